@@ -21,7 +21,9 @@ inline void CheckInt64Range(Extended x) {
 
 // Nearest integer, halves to even.
 inline std::int64_t Round(Extended x) {
-    const Extended r = std::nearbyint(x);  // default rounding mode: to nearest, ties to even
+    // rint, not nearbyint: the same result in the default mode (to nearest, ties to even),
+    // a single frndint instead of glibc saving and restoring the floating-point environment.
+    const Extended r = std::rint(x);
     detail::CheckInt64Range(r);
     return static_cast<std::int64_t>(r);
 }
