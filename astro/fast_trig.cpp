@@ -1,6 +1,14 @@
 // Trigonometric kernels of the astronomy routines. See fast_trig.h.
 #include "astro/fast_trig.h"
 
+#include "astro/angles.h"
+
+#if ALMANIX_X87_KERNELS && defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define ALMANIX_AVX2_DEGREES 1
+#else
+#define ALMANIX_AVX2_DEGREES 0
+#endif
 
 namespace almanix::trig {
 
@@ -79,5 +87,166 @@ void CosineOfReduced(const double* r, double* out, int count) {
 }
 
 #endif
+
+namespace {
+
+// SinCosDegrees one angle at a time through SinCosDeg.
+void SinCosDegreesScalar(const Extended* x, int count, double* sinHi, double* sinLo,
+                         double* cosHi, double* cosLo) {
+    for (int i = 0; i < count; ++i) {
+        Extended s, c;
+        SinCosDeg(x[i], s, c);
+        sinHi[i] = static_cast<double>(s);
+        sinLo[i] = static_cast<double>(s - static_cast<Extended>(sinHi[i]));
+        cosHi[i] = static_cast<double>(c);
+        cosLo[i] = static_cast<double>(c - static_cast<Extended>(cosHi[i]));
+    }
+}
+
+#if ALMANIX_AVX2_DEGREES
+
+// Arguments up to this size in degrees go through the vectorised kernel: the multiple k of
+// 5.625 degrees and k mod 64 stay exact in doubles, far below the limits of NormalizeAngle.
+constexpr Extended VectorDegreeLimit = 0x1p40L;
+
+// sin(j * 5.625 degrees), j = 0..63, as double pairs (the extended table split exactly).
+struct SineTableDD {
+    double hi[64], lo[64];
+};
+
+constexpr SineTableDD MakeSineTableDD() {
+    SineTableDD t{};
+    for (int j = 0; j < 64; ++j) {
+        t.hi[j] = static_cast<double>(detail::Sines.v[j]);
+        t.lo[j] = static_cast<double>(detail::Sines.v[j] - static_cast<Extended>(t.hi[j]));
+    }
+    return t;
+}
+
+alignas(32) constexpr SineTableDD SinesDD = MakeSineTableDD();
+
+// a + b = s + e exactly (two-sum), lane by lane.
+__attribute__((target("avx2,fma"))) inline __m256d TwoSum(__m256d a, __m256d b, __m256d& e) {
+    const __m256d s = _mm256_add_pd(a, b);
+    const __m256d bv = _mm256_sub_pd(s, a);
+    e = _mm256_add_pd(_mm256_sub_pd(a, _mm256_sub_pd(s, bv)), _mm256_sub_pd(b, bv));
+    return s;
+}
+
+// Four angles: x = xHi + xLo degrees exactly. x = k 5.625 + t (exact, |t| <= 2.8125 + a
+// little); t in radians as a double pair; sin t and 1 - cos t by their Taylor series (the
+// leading terms in double pairs, the rest in doubles, below 1e-21 relative); then
+// sin x = S (1 - u) + C sin t and cos x = C (1 - u) - S sin t with S, C = sin, cos(k 5.625).
+__attribute__((target("avx2,fma"))) void SinCosDegrees4(const double* xHiIn, const double* xLoIn,
+                                                         double* sinHi, double* sinLo,
+                                                         double* cosHi, double* cosLo) {
+    const __m256d xHi = _mm256_loadu_pd(xHiIn);
+    const __m256d xLo = _mm256_loadu_pd(xLoIn);
+    const __m256d k = _mm256_round_pd(_mm256_mul_pd(xHi, _mm256_set1_pd(1.0 / 5.625)),
+                                      _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
+    __m256d tdLo;
+    const __m256d tdHi = TwoSum(_mm256_fnmadd_pd(k, _mm256_set1_pd(5.625), xHi), xLo, tdLo);
+    // t radians = (tdHi + tdLo) (pi/180), pi/180 as a double pair.
+    const __m256d radHi = _mm256_set1_pd(0x1.1df46a2529d39p-6);
+    const __m256d radLo = _mm256_set1_pd(0x1.5c1d8becdd291p-62);
+    const __m256d t = _mm256_mul_pd(tdHi, radHi);
+    const __m256d tLo = _mm256_fmadd_pd(
+        tdLo, radHi, _mm256_fmadd_pd(tdHi, radLo, _mm256_fmsub_pd(tdHi, radHi, t)));
+    const __m256d t2 = _mm256_mul_pd(t, t);
+    // sin t = t + sLo; 1 - cos t = uHi + uLo.
+    __m256d sp = _mm256_set1_pd(-2.50521083854417187750521083854E-8);
+    sp = _mm256_fmadd_pd(sp, t2, _mm256_set1_pd(0.00000275573192239858906525573192240));
+    sp = _mm256_fmadd_pd(sp, t2, _mm256_set1_pd(-0.000198412698412698412698412698413));
+    sp = _mm256_fmadd_pd(sp, t2, _mm256_set1_pd(0.00833333333333333333333333333333));
+    sp = _mm256_fmadd_pd(sp, t2, _mm256_set1_pd(-0.166666666666666666666666666667));
+    const __m256d sLo = _mm256_fmadd_pd(_mm256_mul_pd(t, t2), sp, tLo);
+    __m256d cp = _mm256_set1_pd(2.08767569878680989792100903212E-9);
+    cp = _mm256_fmadd_pd(cp, t2, _mm256_set1_pd(-2.75573192239858906525573192240E-7));
+    cp = _mm256_fmadd_pd(cp, t2, _mm256_set1_pd(0.0000248015873015873015873015873016));
+    cp = _mm256_fmadd_pd(cp, t2, _mm256_set1_pd(-0.00138888888888888888888888888889));
+    cp = _mm256_fmadd_pd(cp, t2, _mm256_set1_pd(0.0416666666666666666666666666667));
+    const __m256d half = _mm256_set1_pd(0.5);
+    const __m256d uHi = _mm256_mul_pd(half, t2);  // exact
+    const __m256d t2Err = _mm256_fmadd_pd(_mm256_add_pd(t, t), tLo, _mm256_fmsub_pd(t, t, t2));
+    const __m256d uLo = _mm256_fmsub_pd(half, t2Err, _mm256_mul_pd(_mm256_mul_pd(t2, t2), cp));
+    // S and C of the multiple k mod 64.
+    const __m256d kMod = _mm256_fnmadd_pd(
+        _mm256_set1_pd(64.0),
+        _mm256_floor_pd(_mm256_mul_pd(k, _mm256_set1_pd(1.0 / 64.0))), k);
+    const __m128i j = _mm256_cvtpd_epi32(kMod);
+    const __m128i jc = _mm_and_si128(_mm_add_epi32(j, _mm_set1_epi32(16)), _mm_set1_epi32(63));
+    const __m256d zero = _mm256_setzero_pd();
+    const __m256d all = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
+    const __m256d SHi = _mm256_mask_i32gather_pd(zero, SinesDD.hi, j, all, 8);
+    const __m256d SLo = _mm256_mask_i32gather_pd(zero, SinesDD.lo, j, all, 8);
+    const __m256d CHi = _mm256_mask_i32gather_pd(zero, SinesDD.hi, jc, all, 8);
+    const __m256d CLo = _mm256_mask_i32gather_pd(zero, SinesDD.lo, jc, all, 8);
+    // a (1 - u) + b sin t with a, b = S, C for the sine and C, -S for the cosine.
+    const auto combine = [&](__m256d aHi, __m256d aLo, __m256d bHi, __m256d bLo,
+                             double* outHi, double* outLo) __attribute__((target("avx2,fma"))) {
+        const __m256d au = _mm256_mul_pd(aHi, uHi);  // a u, exact with its error term
+        const __m256d auErr = _mm256_fmsub_pd(aHi, uHi, au);
+        const __m256d bt = _mm256_mul_pd(bHi, t);    // b t, exact with its error term
+        const __m256d btErr = _mm256_fmsub_pd(bHi, t, bt);
+        __m256d e1, e2;
+        const __m256d s1 = TwoSum(aHi, bt, e1);
+        const __m256d s2 = TwoSum(s1, _mm256_sub_pd(_mm256_setzero_pd(), au), e2);
+        // Small terms: a_lo (1 - u), b_lo sin t, b_hi sLo, a_hi uLo, and the errors.
+        __m256d small = _mm256_add_pd(e1, e2);
+        small = _mm256_add_pd(small, _mm256_sub_pd(btErr, auErr));
+        small = _mm256_add_pd(small, _mm256_fnmadd_pd(aLo, uHi, aLo));
+        small = _mm256_fmadd_pd(bLo, t, small);
+        small = _mm256_fmadd_pd(bHi, sLo, small);
+        small = _mm256_fnmadd_pd(aHi, uLo, small);
+        const __m256d hi = _mm256_add_pd(s2, small);
+        _mm256_storeu_pd(outHi, hi);
+        _mm256_storeu_pd(outLo, _mm256_sub_pd(small, _mm256_sub_pd(hi, s2)));
+    };
+    combine(SHi, SLo, CHi, CLo, sinHi, sinLo);
+    const __m256d minus = _mm256_set1_pd(-0.0);
+    combine(CHi, CLo, _mm256_xor_pd(SHi, minus), _mm256_xor_pd(SLo, minus), cosHi, cosLo);
+}
+
+#endif
+
+}  // namespace
+
+bool HasAvx2Fma() {
+#if defined(__x86_64__) && defined(__GNUC__)
+    static const bool supported = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+    return supported;
+#else
+    return false;
+#endif
+}
+
+void SinCosDegrees(const Extended* x, int count, double* sinHi, double* sinLo, double* cosHi,
+                   double* cosLo) {
+#if ALMANIX_AVX2_DEGREES
+    bool inRange = HasAvx2Fma();
+    for (int i = 0; i < count && inRange; ++i)
+        inRange = x[i] < VectorDegreeLimit && x[i] > -VectorDegreeLimit;  // false for NaN
+    if (inRange) {
+        for (int i = 0; i < count; i += 4) {
+            const int n = count - i < 4 ? count - i : 4;
+            double xHi[4] = {0.0, 0.0, 0.0, 0.0}, xLo[4] = {0.0, 0.0, 0.0, 0.0};
+            for (int j = 0; j < n; ++j) {
+                xHi[j] = static_cast<double>(x[i + j]);
+                xLo[j] = static_cast<double>(x[i + j] - static_cast<Extended>(xHi[j]));
+            }
+            double sh[4], sl[4], ch[4], cl[4];
+            SinCosDegrees4(xHi, xLo, sh, sl, ch, cl);
+            for (int j = 0; j < n; ++j) {
+                sinHi[i + j] = sh[j];
+                sinLo[i + j] = sl[j];
+                cosHi[i + j] = ch[j];
+                cosLo[i + j] = cl[j];
+            }
+        }
+        return;
+    }
+#endif
+    SinCosDegreesScalar(x, count, sinHi, sinLo, cosHi, cosLo);
+}
 
 }  // namespace almanix::trig

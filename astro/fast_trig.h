@@ -6,7 +6,9 @@
 //   each reduced by 2 pi in extended precision and evaluated four at a time in double
 //   precision (error below 2e-16), for the VSOP87 series, where a term's amplitude times that
 //   error stays far below the last bit of the sum.
-// Where long double is not the x87 format, both fall back on the C library.
+// - SinCosDegrees: the sines and cosines of a batch of degree arguments to about 1e-20, for
+//   the nutation and Moon series.
+// Where long double is not the x87 format, all fall back on the C library.
 #pragma once
 
 #include <cfloat>
@@ -30,6 +32,16 @@ namespace almanix::trig {
 // cos(r[i]) for i < count and |r[i]| <= pi (+ a little), in double precision (error below
 // 2e-16). Vectorised; AVX2 where the processor has it.
 void CosineOfReduced(const double* r, double* out, int count);
+
+// Sine and cosine of x[i] degrees for i < count, as in SinCosDeg (any argument NormalizeAngle
+// accepts; its errors are raised the same way), each result as the unevaluated sum of two
+// doubles: sin x[i] = sinHi[i] + sinLo[i]. The reduction is exact and the error about 1e-20,
+// below the last place of the extended value. Vectorised where the processor has AVX2 and FMA.
+void SinCosDegrees(const Extended* x, int count, double* sinHi, double* sinLo, double* cosHi,
+                   double* cosLo);
+
+// True where the processor has AVX2 and FMA, for the vectorised kernels (checked once).
+bool HasAvx2Fma();
 
 #if ALMANIX_X87_KERNELS
 
@@ -117,7 +129,9 @@ inline void SinCosReduced(Extended x, Extended& s, Extended& c) {
     // with S = sin(k pi/32), C = cos(k pi/32) from the table.
     const Extended kf = (x * detail::ThirtyTwoOverPi + RoundMagic) - RoundMagic;  // 0..64
     const Extended t = (x - kf * detail::PiOver32Hi) - kf * detail::PiOver32Lo;           // |t| <= pi/64
-    const int k = static_cast<int>(static_cast<double>(kf));               // via double: no fldcw
+    // 0..64 (64 only for x near 2 pi, where S and C of index 0 serve as well); the mask keeps
+    // the index inside the table even where the unit runs with a shorter mantissa.
+    const int k = static_cast<int>(static_cast<double>(kf)) & 63;  // via double: no fldcw
     const Extended t2 = t * t;
     const Extended sinT = t + detail::SinMinusArg(t, t2);
     const Extended u = detail::OneMinusCos(t2);

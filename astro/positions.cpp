@@ -2,6 +2,7 @@
 #include "astro/positions.h"
 
 #include "astro/angles.h"
+#include "astro/fast_trig.h"
 #include "astro/positions_tables.h"
 #include "astro/vsop87.h"
 #include "calendar/reformed.h"
@@ -36,6 +37,19 @@ Extended EccentricityFactor(std::int8_t mulM, Extended E, Extended E2) {
     }
 }
 
+// Sines and cosines of a table's arguments (degrees), computed as one batch; each value is
+// the extended sum of its two double parts.
+template <int N>
+struct TSinCosBatch {
+    double SinHi[N], SinLo[N], CosHi[N], CosLo[N];
+
+    explicit TSinCosBatch(const Extended (&args)[N]) {
+        trig::SinCosDegrees(args, N, SinHi, SinLo, CosHi, CosLo);
+    }
+    Extended Sin(int i) const { return static_cast<Extended>(SinHi[i]) + SinLo[i]; }
+    Extended Cos(int i) const { return static_cast<Extended>(CosHi[i]) + CosLo[i]; }
+};
+
 }  // namespace
 
 void NutationAndObliquity(TDateTime Instant, Extended& DeltaPsi, Extended& Epsilon) {
@@ -54,18 +68,20 @@ void NutationAndObliquity(TDateTime Instant, Extended& DeltaPsi, Extended& Epsil
     const Extended F =
         NormalizeAngle(93.27191L + 483202.017538L * T - 0.0036825L * T2 + T3 / 327270.0L);
 
+    Extended args[positions::NutationRowCount];
+    for (int i = 0; i < positions::NutationRowCount; ++i) {
+        const auto& row = NutationTable[i];
+        args[i] = D * static_cast<Extended>(row.MulD) + M * static_cast<Extended>(row.MulM) +
+                  Mp * static_cast<Extended>(row.MulMprime) + F * static_cast<Extended>(row.MulF) +
+                  omega * static_cast<Extended>(row.MulOmega);
+    }
+    const TSinCosBatch trig(args);
     Extended sum1 = 0.0L;
     Extended sum2 = 0.0L;
-    for (const auto& row : NutationTable) {
-        const Extended arg = D * static_cast<Extended>(row.MulD) +
-                             M * static_cast<Extended>(row.MulM) +
-                             Mp * static_cast<Extended>(row.MulMprime) +
-                             F * static_cast<Extended>(row.MulF) +
-                             omega * static_cast<Extended>(row.MulOmega);
-        Extended s, c;
-        SinCosDeg(arg, s, c);
-        sum1 += s * (static_cast<Extended>(row.A) + static_cast<Extended>(row.B) * T * 0.1L);
-        sum2 += c * (static_cast<Extended>(row.C) + static_cast<Extended>(row.D) * T * 0.1L);
+    for (int i = 0; i < positions::NutationRowCount; ++i) {
+        const auto& row = NutationTable[i];
+        sum1 += trig.Sin(i) * (static_cast<Extended>(row.A) + static_cast<Extended>(row.B) * T * 0.1L);
+        sum2 += trig.Cos(i) * (static_cast<Extended>(row.C) + static_cast<Extended>(row.D) * T * 0.1L);
     }
     DeltaPsi = sum1 * 0.0001L / 3600.0L;
     const Extended eps0 = 84381.448L - 46.815L * T - 0.00059L * T2 + 0.001813L * T3;  // arc s
@@ -130,21 +146,27 @@ void MoonPosition(TDateTime Instant, TSkyPosition& Pos) {
     };
 
     // Longitude and distance: one pass forms both sums, each in the table's order.
+    Extended argsA[positions::MoonRowCount];
+    for (int i = 0; i < positions::MoonRowCount; ++i) argsA[i] = argument(MoonLongitudeDistanceTable[i]);
+    const TSinCosBatch trigA(argsA);
     Extended sumL = 0.0L;
     Extended sumR = 0.0L;
-    for (const auto& row : MoonLongitudeDistanceTable) {
-        Extended s, c;
-        SinCosDeg(argument(row), s, c);
+    for (int i = 0; i < positions::MoonRowCount; ++i) {
+        const auto& row = MoonLongitudeDistanceTable[i];
         const Extended e = EccentricityFactor(row.MulM, E, E2);
-        sumR += c * static_cast<Extended>(row.Distance) * e;
-        sumL += s * static_cast<Extended>(row.Longitude) * e;
+        sumR += trigA.Cos(i) * static_cast<Extended>(row.Distance) * e;
+        sumL += trigA.Sin(i) * static_cast<Extended>(row.Longitude) * e;
     }
     sumL = sumL + 3958.0L * SinDeg(A1) + 1962.0L * SinDeg(Lp - F) + 318.0L * SinDeg(A2);
 
+    Extended argsB[positions::MoonRowCount];
+    for (int i = 0; i < positions::MoonRowCount; ++i) argsB[i] = argument(MoonLatitudeTable[i]);
+    const TSinCosBatch trigB(argsB);
     Extended sumB = 0.0L;
-    for (const auto& row : MoonLatitudeTable) {
+    for (int i = 0; i < positions::MoonRowCount; ++i) {
+        const auto& row = MoonLatitudeTable[i];
         const Extended e = EccentricityFactor(row.MulM, E, E2);
-        sumB += SinDeg(argument(row)) * static_cast<Extended>(row.Latitude) * e;
+        sumB += trigB.Sin(i) * static_cast<Extended>(row.Latitude) * e;
     }
     sumB = sumB - 2235.0L * SinDeg(Lp) + 382.0L * SinDeg(A3) + 175.0L * SinDeg(A1 - F) +
            175.0L * SinDeg(A1 + F) + 127.0L * SinDeg(Lp - Mp) - 115.0L * SinDeg(Lp + Mp);
