@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -24,11 +25,14 @@
 #include "rtl/exceptions.h"
 #include "rtl/format_settings.h"
 #include "rtl/number_format.h"
+#include "ui/all_calendars.h"
 #include "ui/image_list.h"
+#include "ui/info_form.h"
 #include "ui/vcl/drop_down_list.h"
 #include "ui/vcl/group_box.h"
 #include "ui/vcl/locale_settings.h"
 #include "ui/vcl/message_box.h"
+#include "ui/vcl/rich_edit.h"
 #include "ui/vcl/spin_edit.h"
 
 namespace almanix {
@@ -116,7 +120,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     CreateJewishPanel(client);
     CreateJulianPanel(client);
 
-    PrintingEdit = new QTextEdit(client);
+    PrintingEdit = new TRichEdit(client);
     PrintingEdit->setObjectName(QStringLiteral("PrintingEdit"));
     PrintingEdit->setGeometry(65, 295, 236, 56);
     PrintingEdit->hide();
@@ -700,14 +704,51 @@ void TMainForm::AstroBtnClick() {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Commands still to come: copy and print of all calendars, help and the About box.
+// Copy and print of all calendars
 
-void TMainForm::CopyAllExecute() {}
-void TMainForm::Print1Click() {}
-void TMainForm::PrintSetup1Click() {}
-void TMainForm::HelpContentExecute() {}
-void TMainForm::About1Click() {}
-void TMainForm::Almanixhomepage1Click() {}
+void TMainForm::BuildAllCalendarsText() {
+    TAllCalendarsEntries e;
+    e.GMonth = GMonth->Value();
+    e.GDay = GDay->Value();
+    e.GYear = GYear->Value();
+    e.CDay = CDay->Value();
+    e.CMonth = CMonth->Value();
+    e.CYear = CYear->Value();
+    e.CCycles = CCycles->Value();
+    e.CStem = CStem->Text();
+    e.CZodiac = CZodiac->Text();
+    e.JeDay = JeDay->Value();
+    e.JeMonthName = JeMonthName->Text();
+    e.JeYear = JeYear->Value();
+    e.JuDay = JuDay->text();
+    WriteAllCalendarsText(*PrintingEdit, e);
+}
+
+void TMainForm::CopyAllExecute() {
+    BuildAllCalendarsText();
+    CopyAllText(*PrintingEdit);
+}
+
+void TMainForm::Print1Click() {
+    BuildAllCalendarsText();
+    PrintAllText(*PrintingEdit);
+}
+
+void TMainForm::PrintSetup1Click() { ShowPrinterSetup(this); }
+
+// ---------------------------------------------------------------------------------------------
+// Help menu
+
+void TMainForm::HelpContentExecute() {
+    // Without the help file there is nothing to open, and the desktop is not asked.
+    if (QFileInfo::exists(HelpFilePath())) OpenHelpContents();
+}
+
+void TMainForm::About1Click() {
+    if (auto* info = qobject_cast<TInfoForm*>(toolWindows_.InfoForm)) info->ShowAbout();
+}
+
+void TMainForm::Almanixhomepage1Click() { OpenHomePage(); }
 
 void TMainForm::EditFocusedField(void (*Operation)(QLineEdit*)) {
     if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());

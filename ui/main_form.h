@@ -73,7 +73,7 @@ public:
     DropDownList* JeMonthName;
     GroupBox* JulianPanel;
     QLineEdit* JuDay;
-    QTextEdit* PrintingEdit;
+    QTextEdit* PrintingEdit;  // never shown: the text of copy and print
     QTimer* ShowIntroFormTimer;
     QToolButton* CalBtn;
     QToolButton* AstroBtn;
@@ -146,10 +146,16 @@ public:
     void CalBtnClick();
     void AstroBtnClick();
 
-    // Copy and print of all calendars, help and About: not built yet, they do nothing.
+    // Copy and print of all calendars. BuildAllCalendarsText writes the seven lines of what the
+    // panels show now into PrintingEdit; the copy puts them on the clipboard, the print sends
+    // them to the current printer as the job "Almanix"; the set-up chooses that printer.
+    void BuildAllCalendarsText();
     void CopyAllExecute();
     void Print1Click();
     void PrintSetup1Click();
+
+    // Help menu: the help file beside the program (nothing when it is missing), the About box
+    // (modal), the product's home page.
     void HelpContentExecute();
     void About1Click();
     void Almanixhomepage1Click();

@@ -3,22 +3,26 @@
 // message box is recorded instead of shown.
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
 #include "rtl/datetime.h"
 #include "rtl/format_settings.h"
+#include "ui/info_form.h"
 #include "ui/intro_form.h"
 #include "ui/main_form.h"
 #include "ui/tool_windows.h"
 #include "ui/vcl/drop_down_list.h"
 #include "ui/vcl/group_box.h"
 #include "ui/vcl/message_box.h"
+#include "ui/vcl/shell_open.h"
 #include "ui/vcl/spin_edit.h"
 
 using namespace almanix;
@@ -462,6 +466,46 @@ private slots:
         QObject guard;  // ends the loop with another code if the program did not end
         QTimer::singleShot(5000, &guard, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
+    void helpMenu() {
+        Converter c;
+        c.Show();
+        QStringList opened;
+        SetShellOpenFunction([&opened](const QUrl& url) { opened << url.toString(); });
+        // F1 without help.chm beside the program asks the desktop for nothing.
+        QVERIFY(!QFile::exists(HelpFilePath()));
+        QTest::keyClick(c.form.get(), Qt::Key_F1);
+        QVERIFY(opened.isEmpty());
+        QFile help(HelpFilePath());
+        QVERIFY(help.open(QIODevice::WriteOnly));
+        help.close();
+        QTest::keyClick(c.form.get(), Qt::Key_F1);
+        help.remove();
+        c->Almanixhomepage1->trigger();
+        SetShellOpenFunction({});
+        QCOMPARE(opened, (QStringList{QUrl::fromLocalFile(HelpFilePath()).toString(),
+                                      QString::fromLatin1(HomePageAddress)}));
+
+        // The About box opens modally on its About page and closes by its button.
+        auto* info = qobject_cast<TInfoForm*>(c->ToolWindows().InfoForm);
+        QVERIFY(info);
+        info->PageControl1->addTab(new QWidget, QStringLiteral("other"));
+        info->PageControl1->setCurrentIndex(1);
+        bool shownModally = false;
+        QTimer::singleShot(0, info, [&] {
+            shownModally = QApplication::activeModalWidget() == info &&
+                           info->PageControl1->currentIndex() == 0;
+            QTest::mouseClick(info->BitBtn3, Qt::LeftButton);
+        });
+        QTimer watchdog;  // ends the modal loop should the box not close
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, info, [info] { info->done(-1); });
+        watchdog.start(5000);
+        c->About1->trigger();
+        QVERIFY(shownModally);
+        QVERIFY(!info->isVisible());
+        QCOMPARE(info->result(), int(QDialog::Accepted));
     }
 
     void localeChangeReloadsFormatSettings() {
