@@ -192,7 +192,8 @@ public:
             RaiseInvalidDate();
         const std::int64_t Y0 =
             (static_cast<std::int64_t>(C.Cycle) - 1) * 60 + (C.YearOfCycle - 1) - 2636;
-        if (Y0 < 2 || Y0 > 9999) RaiseInvalidDate();
+        // Its new year needs the solstices of Y0 - 1 and Y0, civil years 1 to 9999.
+        if (Y0 < 2 || Y0 > 9999) throw EConvertError("Invalid year");
 
         const TDateTime NY = ChineseNewYear(static_cast<int>(Y0));
         // The month that 29 days per month reach, or the one after it (a leap month, or a
