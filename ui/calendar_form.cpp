@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -64,6 +65,17 @@ TCalendarForm::TCalendarForm(const QWidget* Converter, ShownDateSource ShownDate
     Calendar->setFirstDayOfWeek(Qt::Monday);  // so that each row is one ISO week
     Calendar->setGeometry(kCalendar);
     connect(Calendar, &QCalendarWidget::clicked, this, &TCalendarForm::CalendarClick);
+    // Turning the page with the arrows or the month and year buttons is a click in the month
+    // calendar too: as in a native month calendar, the selection follows the page.
+    // A page that a new selection brought along (FormShow, a day of the next month clicked)
+    // is not turned again.
+    connect(Calendar, &QCalendarWidget::currentPageChanged, this, [this](int year, int month) {
+        const QDate selected = Calendar->selectedDate();
+        if (selected.year() == year && selected.month() == month) return;
+        const QDate first(year, month, 1);
+        Calendar->setSelectedDate(first.addDays(std::min(selected.day(), first.daysInMonth()) - 1));
+        CalendarClick();
+    });
 
     setMinimumSize(kMinimumClient);
     resize(kMinimumClient);

@@ -57,7 +57,8 @@ void TIntroForm::FormActivate() {
     FormatSettings.ShortDateFormat = "mmm dd yyyy";
     mainWindow_.setWindowTitle(QStringLiteral("Almanix ") + QString::fromStdString(DateToStr(Date())));
     Tag = 1;
-    WaitingTimer->start();
+    // Enabling a running timer changes nothing; start() would restart its interval.
+    if (!WaitingTimer->isActive()) WaitingTimer->start();
 }
 
 void TIntroForm::WaitingTimerTimer() {

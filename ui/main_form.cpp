@@ -131,6 +131,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
 
     SetTabOrder();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();  // the final size now, not at the first showing: the tool windows place
+                   // themselves beside the converter before it is shown
     move(197, 92);
     RunReportingErrors([this] { FormCreate(); });
 }

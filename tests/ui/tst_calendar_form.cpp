@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 
 #include "ui/calendar_form.h"
 
@@ -16,6 +17,7 @@ class TstCalendarForm : public QObject {
 private slots:
     void leapLineFollowsClickedYear_data();
     void leapLineFollowsClickedYear();
+    void turningThePageIsAClick();
     void opensAtShownDateEachTime_data();
     void opensAtShownDateEachTime();
     void sitsBesideConverterAndKeepsMinimum();
@@ -45,6 +47,26 @@ void TstCalendarForm::leapLineFollowsClickedYear() {
     emit form.Calendar->clicked(picked);
     QCOMPARE(form.LeapYinfo->text(), line);
     QCOMPARE(LeapYearText(year), line);  // the converter's own writing of the line
+}
+
+void TstCalendarForm::turningThePageIsAClick() {
+    TCalendarForm form(nullptr, [] { return 36891.0; });  // 31 December 2000
+    form.show();
+    emit form.Calendar->clicked(QDate(2000, 12, 31));
+    QCOMPARE(form.LeapYinfo->text(), QStringLiteral("2000 is a leap year"));
+
+    auto* next = form.Calendar->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth"));
+    QVERIFY(next);
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(form.Calendar->selectedDate(), QDate(2001, 1, 31));
+    QCOMPARE(form.LeapYinfo->text(), QStringLiteral("2001 is not a leap year"));
+
+    auto* previous = form.Calendar->findChild<QToolButton*>(QStringLiteral("qt_calendar_prevmonth"));
+    QVERIFY(previous);
+    QTest::mouseClick(previous, Qt::LeftButton);
+    QTest::mouseClick(previous, Qt::LeftButton);
+    QCOMPARE(form.Calendar->selectedDate(), QDate(2000, 11, 30));  // the day kept within the month
+    QCOMPARE(form.LeapYinfo->text(), QStringLiteral("2000 is a leap year"));
 }
 
 void TstCalendarForm::opensAtShownDateEachTime_data() {

@@ -1,4 +1,5 @@
 // The spin field's five rules, and the drop-down list's change event.
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -99,6 +100,43 @@ private slots:
         f.other->setFocus();
         QCOMPARE(f.field->Text(), after);
         QCOMPARE(changed.count(), events);
+    }
+
+    // A menu opening or another window taking the focus does not leave the field: a menu
+    // command still reads the number as typed.
+    void menuOrOtherWindowDoesNotClamp_data() {
+        QTest::addColumn<int>("reason");
+        QTest::newRow("menu") << int(Qt::PopupFocusReason);
+        QTest::newRow("other window") << int(Qt::ActiveWindowFocusReason);
+    }
+    void menuOrOtherWindowDoesNotClamp() {
+        QFETCH(int, reason);
+        Fixture f;
+        f.field->Editor()->clear();
+        QTest::keyClicks(f.field->Editor(), QStringLiteral("25"));
+        QFocusEvent out(QEvent::FocusOut, static_cast<Qt::FocusReason>(reason));
+        QApplication::sendEvent(f.field->Editor(), &out);
+        QCOMPARE(f.field->Text(), QStringLiteral("25"));
+    }
+
+    // Ctrl+letter shortcuts of the window reach it from the field, except the field's own
+    // clipboard, undo and select-all keys.
+    // (A line edit takes Ctrl+E as "end of line" under X11's key scheme, Ctrl+Y as "redo"
+    // under the one the offscreen platform uses.)
+    void windowShortcutsPassTheField_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Ctrl+E") << int(Qt::Key_E);
+        QTest::newRow("Ctrl+Y") << int(Qt::Key_Y);
+    }
+    void windowShortcutsPassTheField() {
+        QFETCH(int, key);
+        Fixture f;
+        auto* action = new QAction(&f.window);
+        action->setShortcut(QKeySequence(Qt::CTRL | key));
+        f.window.addAction(action);
+        QSignalSpy triggered(action, &QAction::triggered);
+        QTest::keyClick(f.field->Editor(), static_cast<Qt::Key>(key), Qt::ControlModifier);
+        QCOMPARE(triggered.count(), 1);
     }
 
     void stepping_data() {

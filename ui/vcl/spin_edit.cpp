@@ -1,6 +1,7 @@
 #include "ui/vcl/spin_edit.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -102,13 +103,34 @@ bool SpinEdit::FilterKey(QKeyEvent* event) {
     return true;
 }
 
+bool SpinEdit::IsWindowShortcut(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers mods = key.modifiers();
+    if (!(mods & Qt::ControlModifier) || (mods & Qt::AltModifier)) return false;
+    const int k = key.key();
+    if (k < Qt::Key_A || k > Qt::Key_Z) return false;
+    return k != Qt::Key_A && k != Qt::Key_C && k != Qt::Key_V && k != Qt::Key_X && k != Qt::Key_Z;
+}
+
 bool SpinEdit::eventFilter(QObject* watched, QEvent* event) {
     if (watched == edit_) {
         if (event->type() == QEvent::KeyPress) {
             if (FilterKey(static_cast<QKeyEvent*>(event))) return true;
+        } else if (event->type() == QEvent::ShortcutOverride) {
+            // The field keeps its clipboard, undo and select-all keys; every other Ctrl+letter
+            // is the window's (a line edit on X11 would take Ctrl+E as "end of line").
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (IsWindowShortcut(*key)) {
+                event->ignore();
+                return true;
+            }
         } else if (event->type() == QEvent::FocusOut) {
-            const int v = Value();
-            if (v != Clamp(v)) SetValue(v);
+            // A menu or another window taking the focus is not leaving the field: a command
+            // run from the menu still reads what was typed.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+                const int v = Value();
+                if (v != Clamp(v)) SetValue(v);
+            }
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -53,6 +53,7 @@ protected:
 
 private:
     bool FilterKey(class QKeyEvent* event);
+    static bool IsWindowShortcut(const class QKeyEvent& key);
     int Clamp(long long v) const;
 
     int minValue_;
