@@ -22,6 +22,7 @@ constexpr Extended kLunationsPerCentury = 1236.85L;
 constexpr Extended kPhaseEpochJDE = 2451550.09765L;
 constexpr TDateTime kScanStep = 28.0;
 constexpr Extended kAgeTolerance = 1e-7L;
+constexpr Extended kMaxCenturies = 200.0L;  // the mean phases serve 20000 years around 2000
 
 // Bounds of the searches; each is far above what the search needs in practice.
 constexpr int kMaxAgeSteps = 100;     // IntermediatePhaseInstant converges in about 15
@@ -161,21 +162,25 @@ Extended PlanetaryCorrection(Extended K, Extended T) {
 
 [[noreturn]] void RaiseNoDateTime() { throw E_OutOfAlgorithmRange("No TDateTime possible"); }
 
-void RequireFinite(Extended t, const char* what) {
+// The instant is finite and within kMaxCenturies of 2000; returns its Julian centuries from
+// 2000. Beyond the limit the T^2 to T^4 terms of the mean phase and of the Moon's mean
+// elements move the phases by more than the scans' step of 28 days (7.7 days at the limit,
+// 22 days at 300 centuries), and the phases found are no longer the ones next to the instant.
+Extended RequireSeriesRange(TDateTime t, const char* what) {
     if (!std::isfinite(t))
         throw E_OutOfAlgorithmRange(std::string(what) + ": instant is not a finite number");
+    const Extended T0 = (static_cast<Extended>(t) - ReferenceDate2000) / 36525.0L;
+    if (!(std::fabs(T0) <= kMaxCenturies))
+        throw E_OutOfAlgorithmRange(std::string(what) + ": instant beyond the range of the phase series");
+    return T0;
 }
 
 }  // namespace
 
 void MeanPhase(TMoonPhase Phase, TDateTime Instant, Extended& JDE, Extended& K, Extended& M,
                Extended& MPrime, Extended& F, Extended& Omega, Extended& E) {
-    RequireFinite(Instant, "MeanPhase");
-    const Extended T0 = (static_cast<Extended>(Instant) - ReferenceDate2000) / 36525.0L;
-    const Extended lunations = T0 * kLunationsPerCentury;
-    if (!(std::fabs(lunations) < 2147483647.0L))
-        throw E_OutOfAlgorithmRange("MeanPhase: instant beyond the range of the lunation index");
-    const auto n = static_cast<std::int32_t>(Round(lunations));
+    const Extended T0 = RequireSeriesRange(Instant, "MeanPhase");
+    const auto n = static_cast<std::int32_t>(Round(T0 * kLunationsPerCentury));
     K = n + static_cast<std::int8_t>(Phase) / 8.0L;
     const Extended T = K / kLunationsPerCentury;
     const Extended T2 = T * T;
@@ -224,7 +229,7 @@ TDateTime IntermediatePhaseInstant(TMoonPhase Phase, TDateTime Instant) {
     const Extended target = static_cast<int>(Phase) * kSynodicMonth / 8.0L;
     TDateTime t = Instant;
     for (int step = 0; step < kMaxAgeSteps; ++step) {
-        RequireFinite(t, "IntermediatePhaseInstant");
+        RequireSeriesRange(t, "IntermediatePhaseInstant");
         Extended d = MoonAge(t) - target;
         if (d > kHalfSynodicMonth) d -= kSynodicMonth;
         t = static_cast<TDateTime>(t - d);

@@ -29,7 +29,8 @@ enum TMoonPhase : std::uint8_t {
 // of the mean phase, the lunation index K (integer + Phase/8), the mean anomalies M (Sun) and
 // MPrime (Moon), the argument of latitude F and the node Omega (degrees, not reduced) and the
 // eccentricity factor E. Every result depends on K only.
-// Raises E_OutOfAlgorithmRange when Instant is not finite or the index leaves 32 bits.
+// Raises E_OutOfAlgorithmRange when Instant is not finite or lies more than 200 centuries
+// from 2000 (the years -18000 to 22000), where the series stops giving the phases next to it.
 void MeanPhase(TMoonPhase Phase, TDateTime Instant, Extended& JDE, Extended& K, Extended& M,
                Extended& MPrime, Extended& F, Extended& Omega, Extended& E);
 
@@ -39,7 +40,7 @@ TDateTime PhaseInstant(TMoonPhase Phase, TDateTime Instant);
 
 // Instant near Instant at which MoonAge equals Phase x 29.530589 / 8 days (any ordinal; meant
 // for the intermediate phases 1, 3, 5, 7). Iterates to 1e-7 day; raises E_OutOfAlgorithmRange
-// when it does not converge within 100 steps or leaves the finite numbers.
+// when it does not converge within 100 steps or leaves the range of MeanPhase.
 TDateTime IntermediatePhaseInstant(TMoonPhase Phase, TDateTime Instant);
 
 // PhaseInstant for ordinals 0, 2, 4, 6, IntermediatePhaseInstant for 1, 3, 5, 7, and 0 for an

@@ -49,6 +49,8 @@ TDateTime GregorianEaster(std::int32_t Year) {
 }
 
 TDateTime JulianEaster(std::int32_t Year) {
+    // Outside 1..9999 there is no date; the low 16 bits of such a year may name another one.
+    if (Year < 1 || Year > 9999) detail::RaiseInvalidYear();
     // Remainders truncate toward zero, as C++ does; for years up to 0 they may be negative.
     const std::int32_t a = Year % 4;
     const std::int32_t b = Year % 7;

@@ -11,6 +11,7 @@ namespace almanix {
 namespace {
 
 constexpr int kTishriAfterPesach = 163;  // days from 15 Nisan to the next 1 Tishri
+constexpr TDateTime kLastCivilDay = EncodeReformedDate(9999, 12, 31);
 
 std::uint16_t MonthLength(std::uint16_t Month, int Type) {
     return JewishMonthLengths[Month - 1][static_cast<std::size_t>(Type)];
@@ -74,6 +75,8 @@ TDateTime JewishToDate(std::uint16_t Year, std::uint16_t Month, std::uint16_t Da
 
 void DateToJewish(TDateTime Date, std::uint16_t& Year, std::uint16_t& Month, std::uint16_t& Day) {
     const auto X = static_cast<TDateTime>(Floor(Date));
+    // The decoded civil year wraps modulo 65536: past 9999 it would name another year.
+    if (X > kLastCivilDay) detail::RaiseInvalidYear();
     std::uint16_t civilYear = 0;
     std::uint16_t civilMonth = 0;
     std::uint16_t civilDay = 0;

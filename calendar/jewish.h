@@ -58,8 +58,9 @@ int JewishYearType(std::uint16_t Year);
 TDateTime JewishToDate(std::uint16_t Year, std::uint16_t Month, std::uint16_t Day);
 
 // Jewish Year, Month, Day of the civil day that contains Date (a time of day never changes
-// the result). Raises E_OutOfAlgorithmRange before 1 Tishri 4120 (9 September 359) and the
-// errors of DecodeReformedDate and PesachDate.
+// the result). Raises E_OutOfAlgorithmRange before 1 Tishri 4120 (9 September 359),
+// EConvertError "Invalid year" after the civil year 9999 (as PesachDate does from 10000 on,
+// also where the 16-bit civil year would wrap), and the errors of DecodeReformedDate.
 void DateToJewish(TDateTime Date, std::uint16_t& Year, std::uint16_t& Month, std::uint16_t& Day);
 
 }  // namespace almanix

@@ -65,6 +65,11 @@ TEST(Easter, ReportsYearsOutsideTheRules) {
     expectError([] { EasterSunday(0); }, "Invalid year");
     expectError([] { EasterSunday(-1); }, "Invalid year");      // low 16 bits 65535
     expectError([] { EasterSunday(-55536); }, "Invalid year");  // low 16 bits 10000
+    // Lower still, the low 16 bits would name a real year again (-60000 as 5536) and the
+    // Easter of one year would be printed for another.
+    expectError([] { EasterSunday(-55537); }, "Invalid year");
+    expectError([] { JulianEaster(-60000); }, "Invalid year");
+    expectError([] { EasterSunday(INT32_MIN); }, "Invalid year");
 }
 
 // Every Easter is a Sunday from 22 March to 25 April; from 1583 on it is the date of the

@@ -115,6 +115,19 @@ TEST(Jewish, ReportsInvalidDatesAfterTheYear) {
     }
     EXPECT_THROW(ToJewish(EncodeReformedDate(359, 9, 8)), E_OutOfAlgorithmRange);
     EXPECT_EQ(ToJewish(EncodeReformedDate(359, 9, 9)), (Ymd{4120, 7, 1}));
+    // Past the year 9999 the civil year no longer fits; 65536 years after 1999 it would wrap
+    // round to 1999 and print that year's Jewish date.
+    const TDateTime lastDay = EncodeReformedDate(9999, 12, 31);
+    const TDateTime wrapped = EncodeReformedDate(1999, 6, 1) + 23936532.0;  // 1 June 67535
+    for (TDateTime beyond : {lastDay + 1, wrapped, 1e15}) {
+        SCOPED_TRACE(beyond);
+        try {
+            ToJewish(beyond);
+            ADD_FAILURE() << "no exception";
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.Message(), "Invalid year");
+        }
+    }
 }
 
 // Days from an arbitrary origin to 1 Tishri of Year by the rules of the fixed calendar:

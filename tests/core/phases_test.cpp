@@ -117,16 +117,23 @@ TEST(PhaseScans, OrdinalAboveSevenHasNoInstant) {
     }
 }
 
-// Instants that are not finite, or so far out that the lunation index leaves 32 bits, raise
-// instead of returning NaN or a meaningless instant.
+// Instants that are not finite, or so far out that the T^4 term of the mean phase moves it by
+// days to millennia (a lunar eclipse "after" year -4.6 million found in year +4.3 million),
+// raise instead of returning NaN or a meaningless instant.
 TEST(PhaseScans, InstantsOutsideTheSeriesRaise) {
-    for (TDateTime bad : {double(NAN), double(INFINITY), -double(INFINITY), 1e12, -1e12}) {
+    for (TDateTime bad : {double(NAN), double(INFINITY), -double(INFINITY), 1e12, -1e12,
+                          -1677656007.0, 34196956.0, 7400000.0, -7400000.0}) {
         SCOPED_TRACE(bad);
         EXPECT_THROW(NextPhaseAfter(mpFullMoon, bad), E_OutOfAlgorithmRange);
         EXPECT_THROW(LastPhaseBefore(mpNewMoon, bad), E_OutOfAlgorithmRange);
         EXPECT_THROW(PhaseInstant(mpLastQuarter, bad), E_OutOfAlgorithmRange);
+        EXPECT_THROW(NextPhaseAfter(mpWaxingGibbous, bad), E_OutOfAlgorithmRange);
     }
     EXPECT_THROW(IntermediatePhaseInstant(mpWaxingGibbous, NAN), E_OutOfAlgorithmRange);
+    // Just inside the limit (the year 21886) the next full moon still follows within a lunation.
+    const TDateTime farOut = 7300000.0;
+    EXPECT_GE(NextPhaseAfter(mpFullMoon, farOut), farOut);
+    EXPECT_LT(NextPhaseAfter(mpFullMoon, farOut), farOut + 30);
 }
 
 TEST(IntermediatePhaseInstant, IteratesOnTheMoonsAge) {
