@@ -134,6 +134,8 @@ public:
     }
 
     TChineseDate DateToChinese(TDateTime Date) {
+        // Past 9999 the decoded civil year wraps around into the supported years.
+        if (Date >= EncodeReformedDate(9999, 12, 31) + 1) throw EConvertError("Invalid year");
         std::uint16_t civilYear, civilMonth, civilDay;
         DecodeReformedDate(Date, civilYear, civilMonth, civilDay);
         const int G = civilYear;
