@@ -10,14 +10,12 @@
 #include "astro/solar_terms.h"
 #include "calendar/reformed.h"
 #include "rtl/exceptions.h"
+#include "tests/core/civil_date.h"
 
 namespace almanix {
 namespace {
 
-struct Ymd {
-    std::uint16_t y, m, d;
-    TDateTime Date() const { return EncodeReformedDate(y, m, d); }
-};
+using testing_support::Ymd;
 
 // Cycle, year of cycle and the other year fields follow from YearCount alone.
 void ExpectYearInvariants(const TChineseDate& c) {

@@ -8,23 +8,13 @@
 
 #include "calendar/reformed.h"
 #include "rtl/exceptions.h"
+#include "tests/core/civil_date.h"
 
 namespace almanix {
 namespace {
 
-struct Ymd {
-    std::uint16_t y, m, d;
-    bool operator==(const Ymd&) const = default;
-};
-std::ostream& operator<<(std::ostream& os, const Ymd& v) {
-    return os << v.y << '-' << v.m << '-' << v.d;
-}
-
-Ymd Decode(TDateTime t) {
-    Ymd r{};
-    DecodeReformedDate(t, r.y, r.m, r.d);
-    return r;
-}
+using testing_support::Decode;
+using testing_support::Ymd;
 
 // TDateTime 1 (31 December 1899) was a Sunday; the count runs on unbroken across 1582.
 bool IsSunday(TDateTime t) {

@@ -9,17 +9,13 @@
 
 #include "calendar/reformed.h"
 #include "rtl/exceptions.h"
+#include "tests/core/civil_date.h"
 
 namespace almanix {
 namespace {
 
-struct Ymd {
-    std::uint16_t y, m, d;
-    bool operator==(const Ymd&) const = default;
-};
-std::ostream& operator<<(std::ostream& os, const Ymd& v) {
-    return os << v.y << '-' << v.m << '-' << v.d;
-}
+using testing_support::Decode;
+using testing_support::Ymd;
 
 Ymd ToJewish(TDateTime t) {
     Ymd r{};

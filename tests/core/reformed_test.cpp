@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/core/civil_date.h"
+
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -13,19 +15,8 @@
 namespace almanix {
 namespace {
 
-struct Ymd {
-    std::uint16_t y, m, d;
-    bool operator==(const Ymd&) const = default;
-};
-std::ostream& operator<<(std::ostream& os, const Ymd& v) {
-    return os << v.y << '-' << v.m << '-' << v.d;
-}
-
-Ymd Decode(TDateTime t) {
-    Ymd r{};
-    DecodeReformedDate(t, r.y, r.m, r.d);
-    return r;
-}
+using testing_support::Decode;
+using testing_support::Ymd;
 
 // Runs fn and checks that it raises exactly the class E with the message.
 template <class E>
