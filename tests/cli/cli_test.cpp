@@ -247,6 +247,9 @@ TEST(CliErrors, ExitCodesAndMessages) {
         {"day --format xml", 2, "almanix-cli: --format takes text|json|csv"},
         {"picture 2000-01-01", 2, "almanix-cli: picture needs --output"},
         {"picture --size 48 --output x.png", 2, "almanix-cli: --size takes 64|32|16"},
+        // A quoted argument's line break stays on the message's one line.
+        {"day 2000\n01", 1, "'2000\\x0A01' is not a valid date"},
+        {"da\ny", 2, "almanix-cli: unknown command 'da\\x0Ay'"},
     };
     for (const Case& c : cases) {
         const Result r = Cli(Split(c.Args));

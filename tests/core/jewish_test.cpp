@@ -14,7 +14,6 @@
 namespace almanix {
 namespace {
 
-using testing_support::Decode;
 using testing_support::Ymd;
 
 Ymd ToJewish(TDateTime t) {
