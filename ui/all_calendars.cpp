@@ -40,9 +40,10 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-// A font given in screen pixels, in points for the printer (96 pixels an inch on screen).
+// A font given in screen pixels, in whole points for the printer (96 pixels an inch on
+// screen): 11 pixels print as 8 points.
 QFont PrinterFont(QFont Font) {
-    if (Font.pixelSize() > 0) Font.setPointSizeF(Font.pixelSize() * 72.0 / 96.0);
+    if (Font.pixelSize() > 0) Font.setPointSize(qRound(Font.pixelSize() * 72.0 / 96.0));
     return Font;
 }
 
