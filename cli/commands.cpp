@@ -270,10 +270,11 @@ Output TermsCommand(int Year) {
         Record r;
         r.Set("index", k);
         r.Set("longitude", 15 * k);
-        r.SetInstant("", SolarTermInstant(Year, k));
+        // Terms 19 to 23 are searched from the year before: in year 1 they cannot be.
+        r.Part("instant", [&] { r.SetInstant("", SolarTermInstant(Year, k)); });
         out.Records.push_back(std::move(r));
     }
-    out.Columns = QStringList{"index", "longitude", "iso", "tdatetime"};
+    out.Columns = QStringList{"index", "longitude", "iso", "tdatetime", "errors.instant"};
     out.Table = {Field("Index", "index"), Field("Longitude", "longitude"), Field("Instant (TT)", "iso"),
                  Field("TDateTime", "tdatetime")};
     return out;

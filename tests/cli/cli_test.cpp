@@ -190,6 +190,12 @@ TEST(CliGolden, PhasesTermsAndEclipses) {
     EXPECT_EQ(At(terms[0], "tdatetime"), At(moon, "seasons.spring.tdatetime"));
     EXPECT_EQ(At(terms[18], "tdatetime"), At(moon, "seasons.winter.tdatetime"));
     EXPECT_EQ(Text(terms[19], "iso").left(7), "2000-01");
+    // Year 1 keeps the terms it has; the five searched from year 0 name their error.
+    const auto first = Records("terms 1");
+    ASSERT_EQ(first.size(), 24u);
+    EXPECT_EQ(Text(first[18], "iso").left(7), "0001-12");
+    EXPECT_TRUE(first[19].value("instant").isNull());
+    EXPECT_EQ(first[19]["errors"]["instant"].toString(), "Invalid argument to date encode");
 
     const auto lunar = Records("eclipses 2000-01-01 2001-01-01");
     ASSERT_EQ(lunar.size(), 2u);
