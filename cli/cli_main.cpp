@@ -320,10 +320,13 @@ void Write(std::ostream& Stream, const QString& Text) {
 int RunCli(const QStringList& Arguments, std::ostream& Out, std::ostream& Err) {
     QString hintCommand;
     try {
+        // The command word first, so that an option error names the command's own help.
         QCommandLineParser finder;
         Configure(finder, nullptr);
-        if (!finder.parse(Arguments)) throw UsageError(Sentence(finder.errorText()));
+        const bool parsed = finder.parse(Arguments);
         const QStringList words = finder.positionalArguments();
+        if (!parsed && (words.isEmpty() || FindCommand(words[0]) == nullptr))
+            throw UsageError(Sentence(finder.errorText()));
         if (words.isEmpty()) {
             if (finder.isSet("help")) {
                 Write(Out, GlobalHelp());

@@ -247,7 +247,7 @@ TEST(CliErrors, ExitCodesAndMessages) {
         {"terms two", 1, "'two' is not a valid integer value"},
         {"", 2, "almanix-cli: no command given"},
         {"dya", 2, "almanix-cli: unknown command 'dya'"},
-        {"day --bogus", 2, "almanix-cli: Unknown option 'bogus'"},
+        {"day --bogus", 2, "almanix-cli: Unknown option 'bogus' (try 'almanix-cli day --help')"},
         {"day 2002-01-01 2002-01-02", 2, "almanix-cli: day takes [DATE]"},
         {"phases 2000-01-01", 2, "almanix-cli: phases takes FROM TO"},
         {"day --format xml", 2, "almanix-cli: --format takes text|json|csv"},
