@@ -10,7 +10,7 @@
 #include "calendar/chinese.h"
 #include "calendar/jewish.h"
 #include "calendar/reformed.h"
-#include "cli/almanac.h"
+#include "calendar/almanac.h"
 #include "cli/ics.h"
 #include "rtl/datetime.h"
 #include "rtl/exceptions.h"

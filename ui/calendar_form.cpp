@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "calendar/reformed.h"
+#include "calendar/almanac.h"
 #include "ui/vcl/url_label.h"
 
 namespace almanix {
@@ -31,9 +31,7 @@ const QDate kDateTimeOrigin{1899, 12, 30};
 }  // namespace
 
 QString LeapYearText(int Year) {
-    const bool leap = IsReformedLeapYear(static_cast<std::uint16_t>(Year));
-    return QString::number(Year) +
-           (leap ? QStringLiteral(" is a leap year") : QStringLiteral(" is not a leap year"));
+    return QString::fromStdString(LeapYearLine(static_cast<std::uint16_t>(Year)));
 }
 
 QDate DateTimeToQDate(TDateTime Date) {

@@ -26,6 +26,7 @@
 #include "rtl/format_settings.h"
 #include "rtl/number_format.h"
 #include "ui/all_calendars.h"
+#include "ui/calendar_form.h"
 #include "ui/image_list.h"
 #include "ui/info_form.h"
 #include "ui/vcl/drop_down_list.h"
@@ -678,11 +679,7 @@ void TMainForm::WhitsunExecute() {
 // Tool windows
 
 void TMainForm::ToolCalendarExecute() {
-    const int year = GYear->Value();
-    const QString text = QString::number(year) + (IsReformedLeapYear(static_cast<std::uint16_t>(year))
-                                                      ? QStringLiteral(" is a leap year")
-                                                      : QStringLiteral(" is not a leap year"));
-    if (toolWindows_.LeapYinfo) toolWindows_.LeapYinfo->setText(text);
+    if (toolWindows_.LeapYinfo) toolWindows_.LeapYinfo->setText(LeapYearText(GYear->Value()));
     if (toolWindows_.CalendarForm) toolWindows_.CalendarForm->show();
 }
 

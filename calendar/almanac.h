@@ -1,4 +1,4 @@
-// What the windows show, as plain functions the command-line tool shares with them: the days
+// What the windows show, as plain functions they share with the command-line tool: the days
 // the converter's fill-in actions produce, the seasons of the Moon and seasons window, the
 // leap-year line of the calendar window, and the phases and eclipses of a span of time.
 // Instants are TDateTime values used directly as dynamical time (no delta-T, no time zone);

@@ -1,4 +1,4 @@
-#include "cli/almanac.h"
+#include "calendar/almanac.h"
 
 #include <algorithm>
 
