@@ -234,16 +234,6 @@ void TLunarForm::FormHide() {
     if (FAstroBtn) FAstroBtn->setChecked(false);
 }
 
-// The converter gets its final size only when it is first shown, after this window was made:
-// the first showing places this window again.
-void TLunarForm::showEvent(QShowEvent* Event) {
-    if (!FPlacedAtShow) {
-        FPlacedAtShow = true;
-        PlaceBesideConverter();
-    }
-    QWidget::showEvent(Event);
-}
-
 void TLunarForm::hideEvent(QHideEvent* Event) {
     QWidget::hideEvent(Event);
     FormHide();

@@ -65,7 +65,6 @@ public:
     static QLabel* EditLabel(const QLineEdit* Edit);
 
 protected:
-    void showEvent(QShowEvent* Event) override;
     void hideEvent(QHideEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
@@ -85,7 +84,6 @@ private:
     const SpinEdit* FGYear;
     QAbstractButton* FAstroBtn;
     const QWidget* FConverter;
-    bool FPlacedAtShow = false;
 };
 
 }  // namespace almanix

@@ -435,6 +435,17 @@ private slots:
         QVERIFY(!c->CalBtn->isChecked());
     }
 
+    // The tool windows are made while the converter is still hidden, and placed at its right
+    // edge: it must have its final size by then, not Qt's default width.
+    void toolWindowsOpenBesideTheConverter() {
+        Converter c;
+        const int rightEdge = c->x() + c->frameGeometry().width();
+        QVERIFY(rightEdge - c->x() < 400);
+        QCOMPARE(c->ToolWindows().CalendarForm->x(), rightEdge);
+        QCOMPARE(c->ToolWindows().LunarForm->x(), rightEdge);
+        QCOMPARE(c->ToolWindows().CalendarForm->y(), c->y());
+    }
+
     void moonButtonUpdatesShowsAndHides() {
         Converter c;
         c.Show();
