@@ -38,7 +38,7 @@ struct Message {
     QString caption;
 };
 
-// The converter with its placeholder or real tool windows, a fixed clock, English format
+// The converter with its tool windows, a fixed clock, English format
 // settings and a message-box recorder.
 struct Converter {
     QList<Message> messages;
